@@ -1,0 +1,241 @@
+#include "fixtures.h"
+
+#include <FreeImage.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+extern char** environ;
+
+temp_dir::temp_dir() {
+  const char* base = std::getenv("TMPDIR");
+  std::string templ =
+      std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/shottime-test-XXXXXX";
+  char* made = mkdtemp(templ.data());
+  if (made == nullptr) {
+    throw std::runtime_error("mkdtemp failed");
+  }
+  path_ = made;
+}
+
+temp_dir::~temp_dir() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+namespace {
+
+exif_tag ascii_tag(ExifIfd ifd, ExifTag tag, const std::string& value) {
+  return {ifd, tag, value};
+}
+
+std::string save_to_memory(FIBITMAP* image, FREE_IMAGE_FORMAT format, int flags) {
+  FIMEMORY* memory = FreeImage_OpenMemory();
+  FreeImage_SaveToMemory(format, image, memory, flags);
+  BYTE* data = nullptr;
+  DWORD size = 0;
+  FreeImage_AcquireMemory(memory, &data, &size);
+  std::string bytes(reinterpret_cast<const char*>(data), size);
+  FreeImage_CloseMemory(memory);
+  return bytes;
+}
+
+FIBITMAP* gradient(int width, int height) {
+  FIBITMAP* image = FreeImage_Allocate(width, height, 24);
+  for (int y = 0; y < height; ++y) {
+    BYTE* line = FreeImage_GetScanLine(image, y);
+    for (int x = 0; x < width; ++x) {
+      line[3 * x] = static_cast<BYTE>(x * 16);
+      line[3 * x + 1] = static_cast<BYTE>(y * 16);
+      line[3 * x + 2] = 128;
+    }
+  }
+  return image;
+}
+
+}  // namespace
+
+exif_tag date_time(const std::string& value) {
+  return ascii_tag(EXIF_IFD_0, EXIF_TAG_DATE_TIME, value);
+}
+exif_tag date_time_original(const std::string& value) {
+  return ascii_tag(EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL, value);
+}
+exif_tag date_time_digitized(const std::string& value) {
+  return ascii_tag(EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_DIGITIZED, value);
+}
+
+std::string plain_jpeg(int width, int height) {
+  FIBITMAP* image = gradient(width, height);
+  std::string bytes = save_to_memory(image, FIF_JPEG, JPEG_QUALITYNORMAL);
+  FreeImage_Unload(image);
+  return bytes;
+}
+
+std::string image_in_format(int format) {
+  FIBITMAP* image = gradient(16, 16);
+  std::string bytes = save_to_memory(image, static_cast<FREE_IMAGE_FORMAT>(format), 0);
+  FreeImage_Unload(image);
+  return bytes;
+}
+
+std::string with_exif(const std::string& jpeg, const std::vector<exif_tag>& tags) {
+  ExifMem* mem = exif_mem_new_default();
+  ExifData* data = exif_data_new_mem(mem);
+  exif_data_set_byte_order(data, EXIF_BYTE_ORDER_INTEL);
+  // Keep the values exactly as the test gives them.
+  exif_data_unset_option(data, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+  for (const exif_tag& t : tags) {
+    ExifEntry* entry = exif_entry_new_mem(mem);
+    entry->tag = t.tag;
+    entry->format = EXIF_FORMAT_ASCII;
+    entry->components = t.value.size() + 1;
+    entry->size = static_cast<unsigned>(t.value.size() + 1);
+    entry->data = static_cast<unsigned char*>(exif_mem_alloc(mem, entry->size));
+    std::memcpy(entry->data, t.value.c_str(), entry->size);
+    exif_content_add_entry(data->ifd[t.ifd], entry);
+    exif_entry_unref(entry);
+  }
+  unsigned char* block = nullptr;
+  unsigned int block_size = 0;
+  exif_data_save_data(data, &block, &block_size);
+  exif_data_unref(data);
+  exif_mem_unref(mem);
+
+  // An APP1 segment right after the start-of-image marker, as cameras write it.
+  const unsigned length = block_size + 2;
+  std::string out = jpeg.substr(0, 2);
+  out += '\xFF';
+  out += '\xE1';
+  out += static_cast<char>(length >> 8);
+  out += static_cast<char>(length & 0xFF);
+  out.append(reinterpret_cast<const char*>(block), block_size);
+  out += jpeg.substr(2);
+  std::free(block);
+  return out;
+}
+
+void write_photo(const std::string& path, const std::vector<exif_tag>& tags, int64_t mod_time) {
+  write_file(path, tags.empty() ? plain_jpeg() : with_exif(plain_jpeg(), tags));
+  if (mod_time != 0) {
+    set_times(path, mod_time, mod_time);
+  }
+}
+
+void write_file(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) {
+    throw std::runtime_error("cannot write " + path);
+  }
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+int64_t utc(int year, int month, int day, int hour, int minute, int second) {
+  std::tm tm{};
+  tm.tm_year = year - 1900;
+  tm.tm_mon = month - 1;
+  tm.tm_mday = day;
+  tm.tm_hour = hour;
+  tm.tm_min = minute;
+  tm.tm_sec = second;
+  return timegm(&tm);
+}
+
+void set_times(const std::string& path, int64_t access_time, int64_t write_time) {
+  const struct timespec times[2] = {{access_time, 0}, {write_time, 0}};
+  if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) {
+    throw std::runtime_error("cannot set times of " + path);
+  }
+}
+
+int64_t mod_time_of(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_mtim.tv_sec : -1;
+}
+
+int64_t access_time_of(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_atim.tv_sec : -1;
+}
+
+scoped_tz::scoped_tz(const char* zone) {
+  const char* old = std::getenv("TZ");
+  had_old_ = old != nullptr;
+  old_ = had_old_ ? old : "";
+  setenv("TZ", zone, 1);
+  tzset();
+}
+
+scoped_tz::~scoped_tz() {
+  if (had_old_) {
+    setenv("TZ", old_.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+  tzset();
+}
+
+run_result run_tool(const std::vector<std::string>& args, const run_setup& setup) {
+  temp_dir io;
+  write_file(io / "in", setup.input);
+  std::vector<std::string> argv_text = {SHOTTIME_BINARY};
+  argv_text.insert(argv_text.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : argv_text) {
+    argv.push_back(a.data());
+  }
+  argv.push_back(nullptr);
+
+  std::vector<std::string> env_text = {"TZ=" + setup.tz, "PATH=/usr/bin:/bin", "LC_ALL=C"};
+  if (const char* home = std::getenv("HOME")) {
+    env_text.push_back(std::string("HOME=") + home);
+  }
+  env_text.insert(env_text.end(), setup.env.begin(), setup.env.end());
+  std::vector<char*> envp;
+  for (std::string& e : env_text) {
+    envp.push_back(e.data());
+  }
+  envp.push_back(nullptr);
+
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int in = open((io / "in").c_str(), O_RDONLY);
+    const int out = open((io / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = open((io / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
+        chdir(setup.cwd.c_str()) != 0) {
+      _exit(127);
+    }
+    if (setup.unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+      _exit(127);
+    }
+    execve(argv[0], argv.data(), envp.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  run_result result;
+  result.out = read_file(io / "out");
+  result.err = read_file(io / "err");
+  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return result;
+}

@@ -1,0 +1,31 @@
+#include "timetaken/load.h"
+
+#include <cstdio>
+
+#include "platform/file_kind.h"
+
+FIBITMAP* load_image(const char* path, int flags) {
+  if (is_special_file(path)) {
+    return nullptr;
+  }
+  FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path, 0);
+  if (format == FIF_UNKNOWN) {
+    format = FreeImage_GetFIFFromFilename(path);
+    if (format == FIF_UNKNOWN) {
+      return nullptr;
+    }
+  }
+  if (!FreeImage_FIFSupportsReading(format)) {
+    return nullptr;
+  }
+  return FreeImage_Load(format, path, flags);
+}
+
+void report_library_message(FREE_IMAGE_FORMAT format, const char* message) {
+  const char* name = FreeImage_GetFormatFromFIF(format);
+  std::fputs("\n*** ", stdout);
+  std::fputs(name != nullptr ? name : "Unknown", stdout);
+  std::fputs(" Format\n", stdout);
+  std::fputs(message != nullptr ? message : "", stdout);
+  std::fputs(" ***\n", stdout);
+}
