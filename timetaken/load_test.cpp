@@ -12,7 +12,8 @@ namespace {
 TEST(report_library_message, frames_the_message_with_the_format_name) {
   ::testing::internal::CaptureStdout();
   report_library_message(FIF_JPEG, "Something\nwent wrong");
-  report_library_message(static_cast<FREE_IMAGE_FORMAT>(999), "odd");
+  // A code with no plugin behind it, still within the range the enum can hold.
+  report_library_message(static_cast<FREE_IMAGE_FORMAT>(50), "odd");
   report_library_message(FIF_UNKNOWN, "none");
   EXPECT_EQ(::testing::internal::GetCapturedStdout(),
             "\n*** JPEG Format\nSomething\nwent wrong ***\n"
