@@ -248,4 +248,54 @@ TEST_F(cli, file_whose_path_would_overflow_is_skipped_with_a_message) {
   EXPECT_EQ(r.exit_code, 0);
 }
 
+TEST_F(cli, touch_sets_mod_times_and_counts_them) {
+  const run_result r = run({"-t", "*.jpg"}, "Europe/Berlin");
+  EXPECT_EQ(r.out,
+            "Changing mod-times to time-taken for *.jpg\n\n"
+            "2012-12-24 18:30:00\tA.JPG\n"
+            "2011-07-04 10:00:00\tb.jpg\n"
+            "2015-01-02 04:04:05\tc.jpg\n"
+            "\n3 files, mod-time set to time-taken for 2 files\n");
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(mod_time_of(dir / "A.JPG"), utc(2012, 12, 24, 17, 30));
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2011, 7, 4, 8));
+  EXPECT_EQ(mod_time_of(dir / "c.jpg"), utc(2015, 1, 2, 3, 4, 5));  // no time-taken: untouched
+  // A second run finds every mod-time already right and changes nothing.
+  EXPECT_EQ(run({"-t", "*.jpg"}, "Europe/Berlin").out, r.out);
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2011, 7, 4, 8));
+  // Listing afterwards, the mod-time of a photo shows its time-taken.
+  write_photo(dir / "b.jpg", {}, utc(2011, 7, 4, 8));
+  EXPECT_EQ(run({"-q", "b.jpg"}, "Europe/Berlin").out, "2011-07-04 10:00:00\tb.jpg\n");
+}
+
+TEST_F(cli, quiet_touch_prints_only_the_lines) {
+  const run_result r = run({"/t", "-q", "-l", "b.jpg"}, "America/New_York");
+  EXPECT_EQ(r.out, "2011-07-04 10:00:00\tb.jpg\n");
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2011, 7, 4, 14));
+}
+
+TEST_F(cli, touch_failure_is_said_and_not_counted) {
+  write_photo(dir / "old.jpg", {date_time_original("1969:12:31 23:00:00")}, utc(2020, 1, 1));
+  for (const char* name : {"A.JPG", "b.jpg", "c.jpg", "old.jpg"}) {
+    chmod((dir / name).c_str(), 0444);
+  }
+  run_setup setup = in_folder(dir.path(), "Australia/Sydney");
+  setup.unprivileged = true;
+  chmod(dir.path().c_str(), 0755);
+  const run_result r = run_tool({"-t", "-l", "*.jpg"}, setup);
+  EXPECT_EQ(r.out,
+            "Changing mod-times to time-taken for *.jpg\n\n"
+            "2012-12-24 18:30:00\tA.JPG\n"
+            "Unable to set mod-time of A.JPG\n"
+            "2011-07-04 10:00:00\tb.jpg\n"
+            "Unable to set mod-time of b.jpg\n"
+            "2015-01-02 14:04:05\tc.jpg\n"
+            "1969-12-31 23:00:00\told.jpg\n"
+            "Unable to set mod-time of old.jpg\n"
+            "\n4 files, mod-time set to time-taken for 0 files\n");
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2020, 1, 1));
+  EXPECT_EQ(mod_time_of(dir / "old.jpg"), utc(2020, 1, 1));
+}
+
 }  // namespace
