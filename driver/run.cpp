@@ -7,6 +7,8 @@
 #include "driver/options.h"
 #include "driver/report.h"
 #include "platform/clock.h"
+#include "platform/memory.h"
+#include "selection/chooser.h"
 #include "selection/next_file.h"
 #include "selection/search.h"
 #include "timetaken/load.h"
@@ -65,7 +67,9 @@ void reset_run_state() {
   current_entry = file_entry{};
   path_buffer[0] = '\0';
   name_position = 0;
+  release_region(selection.buffer);
   selection = selection_list{};
+  reset_chooser_state();
   time_taken_text[0] = '\0';
   time_taken_found = 0;
   mod_time_text[0] = '\0';
@@ -78,17 +82,20 @@ int run(int argc, char** argv) {
   const bool started_bare = argc == 1;
 
   const char* pattern = nullptr;
+  search_handle search = -1;
   switch (parse_arguments(argc, argv, pattern)) {
     case parse_result::usage:
-    case parse_result::no_pattern:
       show_usage(program);
       return exit_ok;
     case parse_result::pattern:
+      search = search_pattern(pattern);
+      break;
+    case parse_result::no_pattern:
+      search = choose_files(started_bare);
       break;
   }
-  search_handle search = search_pattern(pattern);
-  if (search == -1) {
-    std::fflush(stdout);
+  if (search == -1 || search == 0) {
+    std::fflush(stdout);  // no pause: the message is the last word of the run
     return exit_failure;
   }
 
