@@ -71,8 +71,11 @@ INSTANTIATE_TEST_SUITE_P(options, usage_cases,
                          ::testing::Values(usage_case{{"-L", "*.jpg"}}, usage_case{{"-x", "*.jpg"}},
                                            usage_case{{"-", "*.jpg"}}, usage_case{{"/", "*.jpg"}},
                                            usage_case{{"/photos/x.jpg"}},
-                                           usage_case{{"-t", "-Q", "*.jpg"}}, usage_case{{"-q"}},
-                                           usage_case{{}}));
+                                           usage_case{{"-t", "-Q", "*.jpg"}},
+                                           usage_case{{"-q", "-?"}}),
+                         [](const ::testing::TestParamInfo<usage_case>& info) {
+                           return "case_" + std::to_string(info.index);
+                         });
 
 TEST_F(cli, lists_time_taken_or_mod_time_in_name_order) {
   const run_result r = run({"*.jpg"});
@@ -296,6 +299,86 @@ TEST_F(cli, touch_failure_is_said_and_not_counted) {
   EXPECT_EQ(r.exit_code, 0);
   EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2020, 1, 1));
   EXPECT_EQ(mod_time_of(dir / "old.jpg"), utc(2020, 1, 1));
+}
+
+// Without a display the chooser asks at the console; its answers come from standard input.
+class console_chooser : public cli {
+ protected:
+  run_result choose(const std::vector<std::string>& args, const std::string& input) {
+    run_setup setup = in_folder(dir.path());
+    setup.input = input;
+    setup.env = {"HOME=" + dir.path()};
+    return run_tool(args, setup);
+  }
+
+  const std::string prompt =
+      "Use the dialog box to choose file(s)\n"
+      "You can use Ctrl+Click & Shift+Click to select multiple files\n"
+      "Choose photos(s); use Ctrl+Click and/or Shift+Click for Multi-Select\n"
+      "File name or pattern (empty line cancels): \n";
+};
+
+TEST_F(console_chooser, bare_run_asks_touch_question_and_pauses_at_the_end) {
+  const run_result r = choose({}, "*.jpg\nn\n\n");
+  EXPECT_EQ(r.out, prompt + "Processing...\n\n" +
+                       "Change the mod-time(s) to the time-taken? (y/n): \n" +
+                       "Displaying time-taken for " + dir.path() + "/*.jpg\n\n" +
+                       "2012-12-24 18:30:00\tA.JPG\n"
+                       "2011-07-04 10:00:00\tb.jpg\n"
+                       "2015-01-02 03:04:05\tc.jpg\n"
+                       "\n3 files, time-taken available for 2 files\n"
+                       "Press Enter to continue . . . \n");
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2020, 1, 1));
+}
+
+TEST_F(console_chooser, yes_to_the_touch_question_touches) {
+  const run_result r = choose({}, "b.jpg\ny\n");
+  EXPECT_EQ(r.out, prompt + "Processing...\n\n" +
+                       "Change the mod-time(s) to the time-taken? (y/n): \n" +
+                       "Changing mod-times to time-taken for " + dir.path() + "/b.jpg\n\n" +
+                       "2011-07-04 10:00:00\tb.jpg\n"
+                       "\n1 files, mod-time set to time-taken for 1 files\n"
+                       "Press Enter to continue . . . \n");
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2011, 7, 4, 10));
+}
+
+TEST_F(console_chooser, options_only_skip_the_question_and_the_pause) {
+  const run_result r = choose({"-t", "-l"}, "b.jpg\n");
+  EXPECT_EQ(r.out, prompt + "Processing...\n\n" + "Changing mod-times to time-taken for " +
+                       dir.path() + "/b.jpg\n\n" + "2011-07-04 10:00:00\t" + dir.path() +
+                       "/b.jpg\n" + "\n1 files, mod-time set to time-taken for 1 files\n");
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2011, 7, 4, 10));
+}
+
+TEST_F(console_chooser, nothing_found_pauses_and_asks_again_until_cancel) {
+  for (const std::string& input : {std::string("*.png\n\n"), std::string("*.png\n\n\n")}) {
+    const run_result r = choose({}, input);
+    EXPECT_EQ(r.out, prompt + "Processing...\n\n" + "No " + dir.path() + "/*.png files found\n" +
+                         "Press Enter to continue . . . \n" + prompt + "Canceled");
+    EXPECT_EQ(r.exit_code, 1);
+  }
+}
+
+TEST_F(console_chooser, cancel_ends_with_exit_code_one_and_no_pause) {
+  for (const std::string& input : {std::string(""), std::string("\n"), std::string("\ny\n")}) {
+    const run_result r = choose({}, input);
+    EXPECT_EQ(r.out, prompt + "Canceled");
+    EXPECT_EQ(r.exit_code, 1);
+  }
+  EXPECT_EQ(choose({"-q"}, "").out, prompt + "Canceled");
+}
+
+TEST_F(console_chooser, folder_typed_is_offered_as_its_photos) {
+  mkdir((dir / "trip").c_str(), 0755);
+  write_photo(dir / "trip/IMG_0001.JPG", {date_time_original("2019:08:01 07:00:00")});
+  const run_result r = choose({"-q"}, "trip\ny\n");
+  EXPECT_EQ(r.out, prompt + "Processing...\n\n" + "trip in a folder, not a file\n" +
+                       "Did you mean " + dir.path() + "/trip/*.jpg? (y/n): \n" +
+                       "2019-08-01 07:00:00\tIMG_0001.JPG\n");
+  EXPECT_EQ(r.exit_code, 0);
 }
 
 }  // namespace

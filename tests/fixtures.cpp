@@ -205,11 +205,15 @@ run_result run_tool(const std::vector<std::string>& args, const run_setup& setup
   }
   argv.push_back(nullptr);
 
-  std::vector<std::string> env_text = {"TZ=" + setup.tz, "PATH=/usr/bin:/bin", "LC_ALL=C"};
+  // The setup's own variables come first: where a name repeats, the first one counts.
+  std::vector<std::string> env_text = setup.env;
+  for (const char* fixed : {"PATH=/usr/bin:/bin", "LC_ALL=C"}) {
+    env_text.emplace_back(fixed);
+  }
+  env_text.push_back("TZ=" + setup.tz);
   if (const char* home = std::getenv("HOME")) {
     env_text.push_back(std::string("HOME=") + home);
   }
-  env_text.insert(env_text.end(), setup.env.begin(), setup.env.end());
   std::vector<char*> envp;
   for (std::string& e : env_text) {
     envp.push_back(e.data());
