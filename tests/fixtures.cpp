@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <cstdlib>
 #include <cstring>
@@ -194,8 +195,10 @@ scoped_tz::~scoped_tz() {
   tzset();
 }
 
-run_result run_tool(const std::vector<std::string>& args, const run_setup& setup) {
-  temp_dir io;
+running_tool start_tool(const std::vector<std::string>& args, const run_setup& setup) {
+  running_tool tool;
+  tool.io = std::make_unique<temp_dir>();
+  const temp_dir& io = *tool.io;
   write_file(io / "in", setup.input);
   std::vector<std::string> argv_text = {SHOTTIME_BINARY};
   argv_text.insert(argv_text.end(), args.begin(), args.end());
@@ -235,11 +238,28 @@ run_result run_tool(const std::vector<std::string>& args, const run_setup& setup
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
   }
+  tool.pid = pid;
+  return tool;
+}
+
+run_result finish_tool(running_tool& tool, int timeout_seconds) {
   int status = 0;
-  waitpid(pid, &status, 0);
+  for (int waited = 0; waitpid(tool.pid, &status, WNOHANG) == 0; ++waited) {
+    if (waited == timeout_seconds * 10) {
+      kill(tool.pid, SIGKILL);
+      waitpid(tool.pid, &status, 0);
+      break;
+    }
+    usleep(100000);
+  }
   run_result result;
-  result.out = read_file(io / "out");
-  result.err = read_file(io / "err");
+  result.out = read_file(*tool.io / "out");
+  result.err = read_file(*tool.io / "err");
   result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return result;
+}
+
+run_result run_tool(const std::vector<std::string>& args, const run_setup& setup) {
+  running_tool tool = start_tool(args, setup);
+  return finish_tool(tool);
 }

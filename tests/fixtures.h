@@ -2,7 +2,10 @@
 
 #include <libexif/exif-data.h>
 
+#include <sys/types.h>
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,3 +90,15 @@ struct run_setup {
 
 /// Runs the built shottime with `args` and returns its output and exit code.
 run_result run_tool(const std::vector<std::string>& args, const run_setup& setup = {});
+
+/// A run of shottime still going on, for tests that act on it meanwhile.
+struct running_tool {
+  pid_t pid = -1;
+  std::unique_ptr<temp_dir> io;  ///< its standard input, output and error
+};
+
+/// Starts shottime with `args` and returns at once.
+running_tool start_tool(const std::vector<std::string>& args, const run_setup& setup = {});
+
+/// Waits for `tool` to end, killing it after `timeout_seconds`, and returns what it gave.
+run_result finish_tool(running_tool& tool, int timeout_seconds = 60);

@@ -1,0 +1,151 @@
+// Drives the real file dialog (zenity under Xvfb, keys sent with xdotool) through the built binary.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <string>
+
+#include "fixtures.h"
+
+namespace {
+
+bool on_path(const std::string& program) {
+  return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Runs a shell command of the test's own (xdotool, xwd) against the virtual display.
+bool sh(const std::string& command) {
+  return std::system(command.c_str()) == 0;
+}
+
+class real_dialog : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!on_path("Xvfb") || !on_path("zenity") || !on_path("xdotool")) {
+      return;
+    }
+    int fds[2];
+    if (pipe(fds) != 0) {
+      return;
+    }
+    xvfb_ = fork();
+    if (xvfb_ == 0) {
+      close(fds[0]);
+      const std::string fd = std::to_string(fds[1]);
+      freopen("/dev/null", "w", stderr);
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x800x24", "-nolisten",
+             "tcp", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(fds[1]);
+    char number[16] = {};
+    const ssize_t n = read(fds[0], number, sizeof number - 1);
+    close(fds[0]);
+    if (n > 0) {
+      display_ = ":" + std::string(number, number[n - 1] == '\n' ? n - 1 : n);
+    }
+  }
+
+  static void TearDownTestSuite() {
+    if (xvfb_ > 0) {
+      kill(xvfb_, SIGTERM);
+      waitpid(xvfb_, nullptr, 0);
+      xvfb_ = -1;
+    }
+  }
+
+  void SetUp() override {
+    if (display_.empty()) {
+      GTEST_SKIP() << "needs Xvfb, zenity and xdotool";
+    }
+    // Photos in the pictures folder that user-dirs.dirs names, and others where the run starts,
+    // so that what is listed tells where the dialog opened.
+    mkdir((home / ".config").c_str(), 0755);
+    write_file(home / ".config/user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/Photos\"\n");
+    mkdir((home / "Photos").c_str(), 0755);
+    write_photo(home / "Photos/in-pictures-1.jpg", {date_time_original("2021:07:01 12:00:00")});
+    write_photo(home / "Photos/in-pictures-2.JPG", {date_time_original("2021:01:15 08:30:00")});
+    write_file(home / "Photos/notes.txt", "filtered out\n");
+    mkdir((home / "start").c_str(), 0755);
+    write_photo(home / "start/elsewhere.jpg", {date_time_original("2000:01:01 00:00:00")});
+  }
+
+  running_tool start(const std::string& input) {
+    run_setup setup;
+    setup.cwd = home / "start";
+    setup.input = input;
+    setup.env = {"HOME=" + home.path(), "DISPLAY=" + display_};
+    return start_tool({}, setup);
+  }
+
+  // Waits for the dialog window, focuses it, lets it load the folder, then types `keys`.
+  bool type_into_dialog(const std::string& keys, const std::string& screenshot = "") {
+    const std::string env = "DISPLAY=" + display_ + " ";
+    if (!sh(env + "timeout 30 xdotool search --sync --name 'Choose photos' windowfocus --sync"
+                  " >/dev/null 2>&1")) {
+      return false;
+    }
+    sleep(2);
+    if (!screenshot.empty()) {
+      mkdir(SHOTTIME_ARTIFACTS, 0755);
+      const std::string xwd = std::string(SHOTTIME_ARTIFACTS) + "/" + screenshot + ".xwd";
+      sh(env + "xwd -root -silent > '" + xwd + "' && (convert '" + xwd + "' '" +
+         SHOTTIME_ARTIFACTS + "/" + screenshot + ".png' && rm -f '" + xwd + "') >/dev/null 2>&1");
+    }
+    return sh(env + "xdotool " + keys + " >/dev/null 2>&1");
+  }
+
+  static inline pid_t xvfb_ = -1;
+  static inline std::string display_;
+  temp_dir home;
+};
+
+const char guidance[] =
+    "Use the dialog box to choose file(s)\n"
+    "You can use Ctrl+Click & Shift+Click to select multiple files\n";
+
+TEST_F(real_dialog, escape_cancels) {
+  running_tool tool = start("");
+  ASSERT_TRUE(type_into_dialog("key Escape", "dialog-open"));
+  const run_result r = finish_tool(tool, 30);
+  EXPECT_EQ(r.out, std::string(guidance) + "Canceled");
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(real_dialog, every_photo_of_the_pictures_folder) {
+  running_tool tool = start("n\n\n");
+  ASSERT_TRUE(type_into_dialog("key --clearmodifiers ctrl+a sleep 0.5 key Return"));
+  const run_result r = finish_tool(tool, 30);
+  EXPECT_EQ(r.out, std::string(guidance) + "Processing...\n\n" +
+                       "Change the mod-time(s) to the time-taken? (y/n): \n" +
+                       "Displaying time-taken for files...\n\n" +
+                       "2021-07-01 12:00:00\tin-pictures-1.jpg\n" +
+                       "2021-01-15 08:30:00\tin-pictures-2.JPG\n" +
+                       "\n2 files, time-taken available for 2 files\n" +
+                       "Press Enter to continue . . . \n");
+  EXPECT_EQ(r.exit_code, 0);
+}
+
+TEST_F(real_dialog, one_photo_typed_by_name) {
+  running_tool tool = start("y\n\n");
+  ASSERT_TRUE(type_into_dialog("key --clearmodifiers ctrl+l sleep 0.5 type in-pictures-2.JPG"));
+  // Return in the same xdotool call as the typing can arrive before the name's completion is
+  // done, and the dialog then stays open.
+  sleep(2);
+  ASSERT_TRUE(sh("DISPLAY=" + display_ + " xdotool key Return"));
+  const run_result r = finish_tool(tool, 30);
+  const std::string path = home / "Photos/in-pictures-2.JPG";
+  EXPECT_EQ(r.out, std::string(guidance) + "Processing...\n\n" +
+                       "Change the mod-time(s) to the time-taken? (y/n): \n" +
+                       "Changing mod-times to time-taken for " + path + "\n\n" +
+                       "2021-01-15 08:30:00\tin-pictures-2.JPG\n" +
+                       "\n1 files, mod-time set to time-taken for 1 files\n" +
+                       "Press Enter to continue . . . \n");
+  EXPECT_EQ(mod_time_of(path), utc(2021, 1, 15, 8, 30));
+}
+
+}  // namespace
