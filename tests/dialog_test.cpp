@@ -44,8 +44,17 @@ class real_dialog : public ::testing::Test {
     char number[16] = {};
     const ssize_t n = read(fds[0], number, sizeof number - 1);
     close(fds[0]);
-    if (n > 0) {
-      display_ = ":" + std::string(number, number[n - 1] == '\n' ? n - 1 : n);
+    if (n <= 0) {
+      return;
+    }
+    const std::string display = ":" + std::string(number, number[n - 1] == '\n' ? n - 1 : n);
+    // The server names its display before it takes connections: wait until it does.
+    for (int tries = 0; tries < 100; ++tries) {
+      if (sh("DISPLAY=" + display + " xdotool getmouselocation >/dev/null 2>&1")) {
+        display_ = display;
+        return;
+      }
+      usleep(100000);
     }
   }
 
@@ -84,7 +93,8 @@ class real_dialog : public ::testing::Test {
   // Waits for the dialog window, focuses it, lets it load the folder, then types `keys`.
   bool type_into_dialog(const std::string& keys, const std::string& screenshot = "") {
     const std::string env = "DISPLAY=" + display_ + " ";
-    if (!sh(env + "timeout 30 xdotool search --sync --name 'Choose photos' windowfocus --sync"
+    if (!sh(env + "timeout 30 xdotool search --sync --onlyvisible --name 'Choose photos'"
+                  " windowfocus --sync"
                   " >/dev/null 2>&1")) {
       return false;
     }
