@@ -204,6 +204,7 @@ search_handle choose_files(bool started_bare) {
     search_handle search = -1;
     switch (attempt(search)) {
       case attempt_end::fatal:
+        release_selection();
         return 0;
       case attempt_end::retry:
         // Nothing of an abandoned attempt is used again.
