@@ -77,6 +77,7 @@ void reset_run_state() {
 
 int run(int argc, char** argv) {
   FreeImage_SetOutputMessage(report_library_message);
+  silence_library_chatter();
   init_time_zone();
   const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "shottime";
   const bool started_bare = argc == 1;

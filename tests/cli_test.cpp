@@ -156,6 +156,13 @@ TEST_F(cli, star_matches_dot_entries_and_every_file_format_the_library_reads) {
             "2001-02-03 04:05:06\treal.png\n");
 }
 
+TEST_F(cli, tiff_photo_leaves_standard_error_empty) {
+  write_file(dir / "scan.tif", tiff_with_date_time("2011:07:04 10:00:00"));
+  const run_result r = run({"-q", "*.tif"});
+  EXPECT_EQ(r.out, "2011-07-04 10:00:00\tscan.tif\n");
+  EXPECT_EQ(r.err, "");
+}
+
 TEST_F(cli, long_paths_keep_the_folder_part_as_typed) {
   mkdir((dir / "trip").c_str(), 0755);
   mkdir((dir / "trip/day 1").c_str(), 0755);

@@ -1,6 +1,7 @@
 #include "fixtures.h"
 
 #include <FreeImage.h>
+#include <tiffio.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -90,6 +91,29 @@ std::string image_in_format(int format) {
   std::string bytes = save_to_memory(image, static_cast<FREE_IMAGE_FORMAT>(format), 0);
   FreeImage_Unload(image);
   return bytes;
+}
+
+std::string tiff_with_date_time(const std::string& value) {
+  // Written with libtiff: FreeImage's TIFF writer leaves the date out.
+  temp_dir dir;
+  const std::string path = dir / "image.tif";
+  TIFF* tiff = TIFFOpen(path.c_str(), "w");
+  const uint32_t size = 16;
+  TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, size);
+  TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, size);
+  TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 1);
+  TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+  TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+  TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, size);
+  TIFFSetField(tiff, TIFFTAG_DATETIME, value.c_str());
+  unsigned char row[size];
+  for (uint32_t y = 0; y < size; ++y) {
+    std::memset(row, static_cast<int>(y * 16), sizeof row);
+    TIFFWriteScanline(tiff, row, y, 0);
+  }
+  TIFFClose(tiff);
+  return read_file(path);
 }
 
 std::string with_exif(const std::string& jpeg, const std::vector<exif_tag>& tags) {

@@ -47,6 +47,9 @@ std::string with_exif(const std::string& jpeg, const std::vector<exif_tag>& tags
 /// A small image of another format, `format` being FreeImage's code.
 std::string image_in_format(int format);
 
+/// A small TIFF image whose main EXIF information holds a DateTime of `value`.
+std::string tiff_with_date_time(const std::string& value);
+
 /// A photo with `tags` written to `path`, its mod-time set to `mod_time` when that is not 0.
 void write_photo(const std::string& path, const std::vector<exif_tag>& tags, int64_t mod_time = 0);
 

@@ -1,5 +1,7 @@
 #include "timetaken/load.h"
 
+#include <tiffio.h>
+
 #include <cstdio>
 
 #include "platform/file_kind.h"
@@ -28,4 +30,9 @@ void report_library_message(FREE_IMAGE_FORMAT format, const char* message) {
   std::fputs(" Format\n", stdout);
   std::fputs(message != nullptr ? message : "", stdout);
   std::fputs(" ***\n", stdout);
+}
+
+void silence_library_chatter() {
+  TIFFSetWarningHandler(nullptr);
+  TIFFSetErrorHandler(nullptr);
 }

@@ -12,3 +12,8 @@ FIBITMAP* load_image(const char* path, int flags);
 /// The library's output-message hook: writes "\n*** ", the format's name ("Unknown" when the
 /// library has none for `format`), " Format\n", the message and " ***\n" to standard output.
 void report_library_message(FREE_IMAGE_FORMAT format, const char* message);
+
+/// Silences what the libraries under FreeImage write to standard error on their own: libtiff
+/// prints dozens of "unknown tag" lines while FreeImage reads a TIFF photo's EXIF. The tool writes
+/// nothing to standard error; FreeImage still reports a load that fails through its hook.
+void silence_library_chatter();
