@@ -19,6 +19,9 @@ bool set_option(char letter) {
     case 't':
       options.touch = 1;
       return true;
+    case 'f':
+      options.fast = 1;
+      return true;
     default:
       return false;
   }
@@ -34,6 +37,7 @@ void show_usage(const char* program) {
       "\t      -q -> quiet: suppresses bgn & end msgs\n"
       "\t      -t -> touch file(s) to make mod-time = time-taken\n"
       "\t      if no -t, just display time-taken for each file\n"
+      "\t      -f -> fast: read photo headers only, do not decode the images\n"
       "\t  and [filename] is the JPG file(s) to display/touch\n"
       "\t      [filename] may contain a path and/or wildcards\n"
       "\t      [filename] may be omitted & will be prompted for.\n"

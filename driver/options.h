@@ -7,6 +7,7 @@ struct run_options {
   int32_t long_paths = 0;  ///< -l: show each file's path as composed from the pattern
   int32_t quiet = 0;       ///< -q: leave out the header and summary lines
   int32_t touch = 0;       ///< -t: set each photo's mod-time to its time-taken
+  int32_t fast = 0;        ///< -f: read photo headers only, without decoding the images
 };
 
 /// The run's options.

@@ -13,8 +13,10 @@ TEST(set_option, knows_three_lower_case_letters) {
     run_options after;
   };
   const option_case cases[] = {
-      {'l', true, {1, 0, 0}}, {'q', true, {0, 1, 0}}, {'t', true, {0, 0, 1}}, {'L', false, {}},
-      {'T', false, {}},       {'\0', false, {}},      {'-', false, {}},       {'x', false, {}},
+      {'l', true, {1, 0, 0, 0}}, {'q', true, {0, 1, 0, 0}}, {'t', true, {0, 0, 1, 0}},
+      {'f', true, {0, 0, 0, 1}}, {'F', false, {}},          {'L', false, {}},
+      {'T', false, {}},          {'\0', false, {}},         {'-', false, {}},
+      {'x', false, {}},
   };
   for (const option_case& c : cases) {
     reset_run_state();
@@ -22,6 +24,7 @@ TEST(set_option, knows_three_lower_case_letters) {
     EXPECT_EQ(options.long_paths, c.after.long_paths);
     EXPECT_EQ(options.quiet, c.after.quiet);
     EXPECT_EQ(options.touch, c.after.touch);
+    EXPECT_EQ(options.fast, c.after.fast);
   }
   reset_run_state();
 }

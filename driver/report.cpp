@@ -61,7 +61,8 @@ void report_file() {
   if (!compose_path()) {
     return;
   }
-  FIBITMAP* image = load_image(path_buffer, 0);
+  // A full decode also reports damaged image data; the header alone is what the report needs.
+  FIBITMAP* image = load_image(path_buffer, options.fast != 0 ? FIF_LOAD_NOPIXELS : 0);
   if (image == nullptr) {
     return;
   }

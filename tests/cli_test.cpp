@@ -22,6 +22,7 @@ const std::string usage_for(const std::string& program) {
          "\t      -q -> quiet: suppresses bgn & end msgs\n"
          "\t      -t -> touch file(s) to make mod-time = time-taken\n"
          "\t      if no -t, just display time-taken for each file\n"
+         "\t      -f -> fast: read photo headers only, do not decode the images\n"
          "\t  and [filename] is the JPG file(s) to display/touch\n"
          "\t      [filename] may contain a path and/or wildcards\n"
          "\t      [filename] may be omitted & will be prompted for.\n"
@@ -154,6 +155,46 @@ TEST_F(cli, star_matches_dot_entries_and_every_file_format_the_library_reads) {
             "2015-01-02 03:04:05\tc.jpg\n"
             "2010-01-01 00:00:01\tphoto.png\n"
             "2001-02-03 04:05:06\treal.png\n");
+}
+
+TEST_F(cli, fast_mode_lists_exactly_what_the_full_decode_lists) {
+  write_file(dir / "photo.png", with_exif(plain_jpeg(), {date_time("2010:01:01 00:00:01")}));
+  write_file(dir / "real.png", image_in_format(FIF_PNG));
+  write_file(dir / "scan.tif", tiff_with_date_time("2011:07:04 10:00:00"));
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"*"}, {"-q", "*"}, {"-l", "*.jpg"}, {"*.txt"}, {"*.none"}}) {
+    const run_result full = run(args);
+    std::vector<std::string> fast_args = {"-f"};
+    fast_args.insert(fast_args.end(), args.begin(), args.end());
+    const run_result fast = run(fast_args);
+    EXPECT_EQ(fast.out, full.out) << args[0];
+    EXPECT_EQ(fast.exit_code, full.exit_code) << args[0];
+  }
+}
+
+TEST_F(cli, fast_mode_lists_a_photo_with_damaged_image_data_silently) {
+  const std::string photo =
+      with_exif(noisy_jpeg(320, 240), {date_time_original("2022:05:01 12:00:00")});
+  write_file(dir / "cut.jpg", photo.substr(0, photo.size() * 3 / 4));
+  EXPECT_EQ(run({"-q", "cut.jpg"}).out,
+            "\n*** JPEG Format\nPremature end of JPEG file ***\n"
+            "2022-05-01 12:00:00\tcut.jpg\n");
+  EXPECT_EQ(run({"-q", "-f", "cut.jpg"}).out, "2022-05-01 12:00:00\tcut.jpg\n");
+  // A photo whose header is damaged fails in both modes.
+  write_file(dir / "head.jpg", photo.substr(0, 300));
+  EXPECT_EQ(run({"-q", "-f", "head.jpg"}).exit_code, 0);
+  EXPECT_EQ(run({"-q", "-f", "head.jpg"}).out.find("head.jpg"), std::string::npos);
+}
+
+TEST_F(cli, fast_mode_combines_with_other_options_in_any_order) {
+  const std::string listed = "2011-07-04 10:00:00\tb.jpg\n";
+  EXPECT_EQ(run({"-f", "-q", "-l", "b.jpg"}).out, listed);
+  EXPECT_EQ(run({"-l", "/f", "-q", "b.jpg"}).out, listed);
+  EXPECT_EQ(run({"-q", "-t", "-f", "b.jpg"}, "Europe/Berlin").out, listed);
+  EXPECT_EQ(mod_time_of(dir / "b.jpg"), utc(2011, 7, 4, 8));
+  EXPECT_EQ(run({"-f", "-t", "b.jpg"}, "Europe/Berlin").out,
+            "Changing mod-times to time-taken for b.jpg\n\n" + listed +
+                "\n1 files, mod-time set to time-taken for 1 files\n");
 }
 
 TEST_F(cli, tiff_photo_leaves_standard_error_empty) {

@@ -1,12 +1,12 @@
 #include "fixtures.h"
 
 #include <FreeImage.h>
-#include <tiffio.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tiffio.h>
 #include <unistd.h>
 #include <csignal>
 
@@ -81,6 +81,21 @@ exif_tag date_time_digitized(const std::string& value) {
 
 std::string plain_jpeg(int width, int height) {
   FIBITMAP* image = gradient(width, height);
+  std::string bytes = save_to_memory(image, FIF_JPEG, JPEG_QUALITYNORMAL);
+  FreeImage_Unload(image);
+  return bytes;
+}
+
+std::string noisy_jpeg(int width, int height) {
+  FIBITMAP* image = FreeImage_Allocate(width, height, 24);
+  unsigned seed = 1;
+  for (int y = 0; y < height; ++y) {
+    BYTE* line = FreeImage_GetScanLine(image, y);
+    for (int x = 0; x < 3 * width; ++x) {
+      seed = seed * 1103515245u + 12345u;
+      line[x] = static_cast<BYTE>(seed >> 16);
+    }
+  }
   std::string bytes = save_to_memory(image, FIF_JPEG, JPEG_QUALITYNORMAL);
   FreeImage_Unload(image);
   return bytes;

@@ -40,6 +40,9 @@ exif_tag date_time_digitized(const std::string& value);
 /// A small, valid JPEG without metadata.
 std::string plain_jpeg(int width = 16, int height = 16);
 
+/// A JPEG of random pixels, whose image data is most of the file, as in a camera photo.
+std::string noisy_jpeg(int width, int height);
+
 /// `jpeg` with an EXIF block holding exactly `tags`, values as given (not checked against the
 /// EXIF standard).
 std::string with_exif(const std::string& jpeg, const std::vector<exif_tag>& tags);

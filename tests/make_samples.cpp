@@ -23,9 +23,13 @@ int main(int argc, char** argv) {
   // A camera that was never set: an all-zero date is no date.
   write_file(folder + "/unset_clock.jpg",
              with_exif(jpeg, {date_time_original("0000:00:00 00:00:00")}));
-  // A photo cut off in the middle of its image data.
+  // A photo whose header was cut off: it cannot be read at all.
   const std::string photo = with_exif(jpeg, {date_time_original("2022:05:01 12:00:00")});
   write_file(folder + "/damaged.jpg", photo.substr(0, photo.size() / 2));
+  // A photo cut off in its image data: its header, and so its time-taken, is intact.
+  const std::string large =
+      with_exif(noisy_jpeg(320, 240), {date_time_original("2022:05:01 12:00:00")});
+  write_file(folder + "/truncated.jpg", large.substr(0, large.size() * 3 / 4));
   write_file(folder + "/notes.txt", "Not a photo: the tool passes over it.\n");
   return 0;
 }
