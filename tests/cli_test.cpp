@@ -197,6 +197,26 @@ TEST_F(cli, fast_mode_combines_with_other_options_in_any_order) {
                 "\n1 files, mod-time set to time-taken for 1 files\n");
 }
 
+TEST_F(cli, photo_whose_exif_would_crash_the_library_is_reported_not_read) {
+  // Found by fuzzing: a first EXIF directory of 0x6423 entries in a block of a few bytes.
+  const std::string exif(
+      "Exif\0\0II*\0\x08\0\0\0\x23\x64"
+      "def",
+      19);
+  const std::string jpeg = plain_jpeg();
+  write_file(dir / "crafted.jpg", jpeg.substr(0, 2) + "\xFF\xE1" + '\0' +
+                                      static_cast<char>(exif.size() + 2) + exif + jpeg.substr(2));
+  for (const char* fast : {"-q", "-f"}) {
+    const run_result r = run({"-q", fast, "*.jpg"});
+    EXPECT_EQ(r.out,
+              "2012-12-24 18:30:00\tA.JPG\n"
+              "2011-07-04 10:00:00\tb.jpg\n"
+              "2015-01-02 03:04:05\tc.jpg\n"
+              "\n*** JPEG Format\nDamaged EXIF header, photo not read ***\n");
+    EXPECT_EQ(r.exit_code, 0);
+  }
+}
+
 TEST_F(cli, tiff_photo_leaves_standard_error_empty) {
   write_file(dir / "scan.tif", tiff_with_date_time("2011:07:04 10:00:00"));
   const run_result r = run({"-q", "*.tif"});

@@ -1,12 +1,17 @@
 // Writes the photos of samples/: run as `make_samples samples` from the repository's top folder.
+// With --fuzz-seeds it writes, besides, images of other formats and EXIF variants that seed the
+// fuzzers.
+#include <FreeImage.h>
+
 #include <cstdio>
 #include <string>
 
 #include "fixtures.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::printf("usage: make_samples FOLDER\n");
+  const bool seeds = argc == 3 && std::string(argv[2]) == "--fuzz-seeds";
+  if (argc != 2 && !seeds) {
+    std::printf("usage: make_samples FOLDER [--fuzz-seeds]\n");
     return 2;
   }
   const std::string folder = argv[1];
@@ -31,5 +36,13 @@ int main(int argc, char** argv) {
       with_exif(noisy_jpeg(320, 240), {date_time_original("2022:05:01 12:00:00")});
   write_file(folder + "/truncated.jpg", large.substr(0, large.size() * 3 / 4));
   write_file(folder + "/notes.txt", "Not a photo: the tool passes over it.\n");
+  if (seeds) {
+    write_file(folder + "/seed.png", image_in_format(FIF_PNG));
+    write_file(folder + "/seed.bmp", image_in_format(FIF_BMP));
+    write_file(folder + "/seed.tif", tiff_with_date_time("2011:07:04 10:00:00"));
+    write_file(folder + "/seed-odd-dates.jpg",
+               with_exif(jpeg, {date_time("2011/07/04 10:00:00"), date_time_original("Sunday"),
+                                date_time_digitized("2011:07:04 10:00:00.123456789012345678")}));
+  }
   return 0;
 }

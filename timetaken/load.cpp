@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/file_kind.h"
+#include "timetaken/exif_guard.h"
 
 FIBITMAP* load_image(const char* path, int flags) {
   if (is_special_file(path)) {
@@ -18,6 +19,11 @@ FIBITMAP* load_image(const char* path, int flags) {
     }
   }
   if (!FreeImage_FIFSupportsReading(format)) {
+    return nullptr;
+  }
+  if (format == FIF_JPEG && !exif_is_safe_to_load(path)) {
+    // The library would read past its buffer on this photo; say so in its own frame instead.
+    report_library_message(format, "Damaged EXIF header, photo not read");
     return nullptr;
   }
   return FreeImage_Load(format, path, flags);

@@ -4,9 +4,10 @@
 
 /// Loads the image at `path` with `flags` handed to FreeImage_Load unchanged. The format comes from
 /// the file's content, else from its name. Returns the image, which the caller unloads, or null
-/// when the format is unknown or unreadable, the load fails, or the path names a folder,
-/// FIFO, socket or device. Prints nothing itself; the library's messages reach
-/// `report_library_message`.
+/// when the format is unknown or unreadable, the load fails, the path names a folder,
+/// FIFO, socket or device, or the photo's EXIF header would make the library read past its
+/// buffer (which is then reported through `report_library_message`). Prints nothing itself; the
+/// library's messages reach `report_library_message`.
 FIBITMAP* load_image(const char* path, int flags);
 
 /// The library's output-message hook: writes "\n*** ", the format's name ("Unknown" when the
