@@ -9,8 +9,6 @@ namespace {
 
 constexpr unsigned char marker_start = 0xFF;
 constexpr unsigned char start_of_image = 0xD8;
-constexpr unsigned char start_of_scan = 0xDA;
-constexpr unsigned char end_of_image = 0xD9;
 constexpr unsigned char app1 = 0xE1;
 constexpr std::string_view exif_signature("Exif\0\0", 6);
 constexpr std::size_t tiff_header_size = 8;
@@ -23,6 +21,30 @@ uint32_t read_uint(std::string_view bytes, std::size_t at, std::size_t width, bo
     value = (value << 8) | byte;
   }
   return value;
+}
+
+// How libjpeg, as FreeImage drives it, treats a marker while it reads a header.
+enum class marker_kind {
+  segment,      // a length follows, and the segment is passed over by it
+  no_length,    // nothing follows: restart markers, and markers libjpeg does not know, which
+                // FreeImage lets it step over without reading a length
+  ends_header,  // the image data, the end, or a marker after which the load fails
+};
+
+// Frames and tables, which libjpeg reads by their length; APPn segments are such too.
+constexpr std::string_view segment_markers("\xC0\xC1\xC2\xC4\xC9\xCA\xCC\xDB\xDC\xDD\xFE", 11);
+// Frame types libjpeg refuses, a second start of image, the image data and the end.
+constexpr std::string_view final_markers("\xC3\xC5\xC6\xC7\xC8\xCB\xCD\xCE\xCF\xD8\xD9\xDA", 12);
+
+marker_kind kind_of(int marker) {
+  const char code = static_cast<char>(marker);
+  if (segment_markers.find(code) != std::string_view::npos || (marker >= 0xE0 && marker <= 0xEF)) {
+    return marker_kind::segment;
+  }
+  if (final_markers.find(code) != std::string_view::npos) {
+    return marker_kind::ends_header;
+  }
+  return marker_kind::no_length;
 }
 
 struct file_closer {
@@ -61,32 +83,49 @@ bool exif_is_safe_to_load(const char* path) {
   if (!file || std::fgetc(file.get()) != marker_start || std::fgetc(file.get()) != start_of_image) {
     return true;
   }
-  // Walk the segments ahead of the image data; only an EXIF block is looked into.
+  // Walk the segments ahead of the image data the way libjpeg finds them: bytes between segments
+  // are skipped up to the next 0xFF followed by a marker code (0x00 after 0xFF is no marker),
+  // and a marker it does not know is stepped over alone.
+  std::FILE* in = file.get();
   for (;;) {
-    int c = std::fgetc(file.get());
-    if (c != marker_start) {
+    int c = std::fgetc(in);
+    for (;;) {
+      while (c != EOF && c != marker_start) {
+        c = std::fgetc(in);
+      }
+      while (c == marker_start) {
+        c = std::fgetc(in);
+      }
+      if (c != 0x00) {
+        break;
+      }
+      c = std::fgetc(in);
+    }
+    if (c == EOF) {
       return true;
     }
-    while (c == marker_start) {
-      c = std::fgetc(file.get());
+    switch (kind_of(c)) {
+      case marker_kind::ends_header:
+        return true;
+      case marker_kind::no_length:
+        continue;
+      case marker_kind::segment:
+        break;
     }
-    if (c == EOF || c == start_of_scan || c == end_of_image) {
-      return true;
-    }
-    const int high = std::fgetc(file.get());
-    const int low = std::fgetc(file.get());
+    const int high = std::fgetc(in);
+    const int low = std::fgetc(in);
     if (high == EOF || low == EOF || ((high << 8) | low) < 2) {
       return true;
     }
     const std::size_t length = static_cast<std::size_t>((high << 8) | low) - 2;
     if (c != app1) {
-      if (std::fseek(file.get(), static_cast<long>(length), SEEK_CUR) != 0) {
+      if (std::fseek(in, static_cast<long>(length), SEEK_CUR) != 0) {
         return true;
       }
       continue;
     }
     std::string block(length, '\0');
-    block.resize(std::fread(block.data(), 1, length, file.get()));
+    block.resize(std::fread(block.data(), 1, length, in));
     if (!exif_block_is_safe(block)) {
       return false;
     }

@@ -60,6 +60,11 @@ TEST(exif_is_safe_to_load, finds_the_exif_block_among_the_segments) {
   const std::size_t after_jfif = 2 + 2 + 16;
   write_file(dir / "crafted.jpg", jpeg.substr(0, after_jfif) + segment + jpeg.substr(after_jfif));
   EXPECT_FALSE(exif_is_safe_to_load((dir / "crafted.jpg").c_str()));
+  // Bytes that libjpeg skips before a marker do not hide the block from the library either.
+  const std::string garbled =
+      jpeg.substr(0, 2) + std::string("\xFF\x00junk\xFF\xFF", 8) + segment + jpeg.substr(2);
+  write_file(dir / "garbled.jpg", garbled);
+  EXPECT_FALSE(exif_is_safe_to_load((dir / "garbled.jpg").c_str()));
   write_file(dir / "text.jpg", "not a photo");
   EXPECT_TRUE(exif_is_safe_to_load((dir / "text.jpg").c_str()));
   EXPECT_TRUE(exif_is_safe_to_load((dir / "missing.jpg").c_str()));
