@@ -25,13 +25,7 @@ std::string photo_like_jpeg(int width, int height) {
       }
     }
   }
-  FIMEMORY* memory = FreeImage_OpenMemory();
-  FreeImage_SaveToMemory(FIF_JPEG, image, memory, JPEG_QUALITYGOOD);
-  BYTE* data = nullptr;
-  DWORD size = 0;
-  FreeImage_AcquireMemory(memory, &data, &size);
-  std::string bytes(reinterpret_cast<const char*>(data), size);
-  FreeImage_CloseMemory(memory);
+  std::string bytes = encode(image, FIF_JPEG, JPEG_QUALITYGOOD);
   FreeImage_Unload(image);
   return bytes;
 }

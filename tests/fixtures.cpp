@@ -43,17 +43,6 @@ exif_tag ascii_tag(ExifIfd ifd, ExifTag tag, const std::string& value) {
   return {ifd, tag, value};
 }
 
-std::string save_to_memory(FIBITMAP* image, FREE_IMAGE_FORMAT format, int flags) {
-  FIMEMORY* memory = FreeImage_OpenMemory();
-  FreeImage_SaveToMemory(format, image, memory, flags);
-  BYTE* data = nullptr;
-  DWORD size = 0;
-  FreeImage_AcquireMemory(memory, &data, &size);
-  std::string bytes(reinterpret_cast<const char*>(data), size);
-  FreeImage_CloseMemory(memory);
-  return bytes;
-}
-
 FIBITMAP* gradient(int width, int height) {
   FIBITMAP* image = FreeImage_Allocate(width, height, 24);
   for (int y = 0; y < height; ++y) {
@@ -69,6 +58,17 @@ FIBITMAP* gradient(int width, int height) {
 
 }  // namespace
 
+std::string encode(FIBITMAP* image, int format, int flags) {
+  FIMEMORY* memory = FreeImage_OpenMemory();
+  FreeImage_SaveToMemory(static_cast<FREE_IMAGE_FORMAT>(format), image, memory, flags);
+  BYTE* data = nullptr;
+  DWORD size = 0;
+  FreeImage_AcquireMemory(memory, &data, &size);
+  std::string bytes(reinterpret_cast<const char*>(data), size);
+  FreeImage_CloseMemory(memory);
+  return bytes;
+}
+
 exif_tag date_time(const std::string& value) {
   return ascii_tag(EXIF_IFD_0, EXIF_TAG_DATE_TIME, value);
 }
@@ -81,7 +81,7 @@ exif_tag date_time_digitized(const std::string& value) {
 
 std::string plain_jpeg(int width, int height) {
   FIBITMAP* image = gradient(width, height);
-  std::string bytes = save_to_memory(image, FIF_JPEG, JPEG_QUALITYNORMAL);
+  std::string bytes = encode(image, FIF_JPEG, JPEG_QUALITYNORMAL);
   FreeImage_Unload(image);
   return bytes;
 }
@@ -96,14 +96,14 @@ std::string noisy_jpeg(int width, int height) {
       line[x] = static_cast<BYTE>(seed >> 16);
     }
   }
-  std::string bytes = save_to_memory(image, FIF_JPEG, JPEG_QUALITYNORMAL);
+  std::string bytes = encode(image, FIF_JPEG, JPEG_QUALITYNORMAL);
   FreeImage_Unload(image);
   return bytes;
 }
 
 std::string image_in_format(int format) {
   FIBITMAP* image = gradient(16, 16);
-  std::string bytes = save_to_memory(image, static_cast<FREE_IMAGE_FORMAT>(format), 0);
+  std::string bytes = encode(image, static_cast<FREE_IMAGE_FORMAT>(format), 0);
   FreeImage_Unload(image);
   return bytes;
 }

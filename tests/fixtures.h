@@ -37,6 +37,11 @@ exif_tag date_time(const std::string& value);           ///< DateTime, EXIF main
 exif_tag date_time_original(const std::string& value);  ///< DateTimeOriginal, EXIF advanced
 exif_tag date_time_digitized(const std::string& value);
 
+struct FIBITMAP;
+
+/// The bytes of `image` saved in FreeImage's `format` with `flags`.
+std::string encode(FIBITMAP* image, int format, int flags);
+
 /// A small, valid JPEG without metadata.
 std::string plain_jpeg(int width = 16, int height = 16);
 
