@@ -1,8 +1,11 @@
 #include "timetaken/exif_guard.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace {
@@ -47,8 +50,51 @@ marker_kind kind_of(int marker) {
   return marker_kind::no_length;
 }
 
-struct file_closer {
-  void operator()(std::FILE* f) const { std::fclose(f); }
+// Reads a file by position through one window, so that walking a header costs a read or two
+// rather than one per segment: this check runs once for every photo.
+class header_reader {
+ public:
+  explicit header_reader(const char* path) : fd_(open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY)) {}
+  ~header_reader() {
+    if (fd_ >= 0) {
+      close(fd_);
+    }
+  }
+  header_reader(const header_reader&) = delete;
+  header_reader& operator=(const header_reader&) = delete;
+
+  /// The byte at `position`, or EOF past the end or on an error.
+  int byte_at(uint64_t position) {
+    if (position < start_ || position >= start_ + filled_) {
+      if (fd_ < 0) {
+        return EOF;
+      }
+      const ssize_t n = pread(fd_, window_, sizeof window_, static_cast<off_t>(position));
+      start_ = position;
+      filled_ = n > 0 ? static_cast<std::size_t>(n) : 0;
+      if (filled_ == 0) {
+        return EOF;
+      }
+    }
+    return static_cast<unsigned char>(window_[position - start_]);
+  }
+
+  /// Up to `length` bytes from `position`: fewer at the end of the file.
+  std::string bytes_at(uint64_t position, std::size_t length) {
+    std::string out;
+    for (int c; out.size() < length && (c = byte_at(position + out.size())) != EOF;) {
+      const std::size_t offset = position + out.size() - start_;
+      const std::size_t take = std::min(length - out.size(), filled_ - offset);
+      out.append(window_ + offset, take);
+    }
+    return out;
+  }
+
+ private:
+  int fd_;
+  char window_[4096];
+  uint64_t start_ = 0;
+  std::size_t filled_ = 0;
 };
 
 }  // namespace
@@ -79,27 +125,27 @@ bool exif_block_is_safe(std::string_view block) {
 }
 
 bool exif_is_safe_to_load(const char* path) {
-  std::unique_ptr<std::FILE, file_closer> file(std::fopen(path, "rb"));
-  if (!file || std::fgetc(file.get()) != marker_start || std::fgetc(file.get()) != start_of_image) {
+  header_reader in(path);
+  if (in.byte_at(0) != marker_start || in.byte_at(1) != start_of_image) {
     return true;
   }
   // Walk the segments ahead of the image data the way libjpeg finds them: bytes between segments
   // are skipped up to the next 0xFF followed by a marker code (0x00 after 0xFF is no marker),
   // and a marker it does not know is stepped over alone.
-  std::FILE* in = file.get();
+  uint64_t at = 2;
   for (;;) {
-    int c = std::fgetc(in);
+    int c = in.byte_at(at++);
     for (;;) {
       while (c != EOF && c != marker_start) {
-        c = std::fgetc(in);
+        c = in.byte_at(at++);
       }
       while (c == marker_start) {
-        c = std::fgetc(in);
+        c = in.byte_at(at++);
       }
       if (c != 0x00) {
         break;
       }
-      c = std::fgetc(in);
+      c = in.byte_at(at++);
     }
     if (c == EOF) {
       return true;
@@ -112,22 +158,16 @@ bool exif_is_safe_to_load(const char* path) {
       case marker_kind::segment:
         break;
     }
-    const int high = std::fgetc(in);
-    const int low = std::fgetc(in);
+    const int high = in.byte_at(at);
+    const int low = in.byte_at(at + 1);
     if (high == EOF || low == EOF || ((high << 8) | low) < 2) {
       return true;
     }
     const std::size_t length = static_cast<std::size_t>((high << 8) | low) - 2;
-    if (c != app1) {
-      if (std::fseek(in, static_cast<long>(length), SEEK_CUR) != 0) {
-        return true;
-      }
-      continue;
-    }
-    std::string block(length, '\0');
-    block.resize(std::fread(block.data(), 1, length, in));
-    if (!exif_block_is_safe(block)) {
+    at += 2;
+    if (c == app1 && !exif_block_is_safe(in.bytes_at(at, length))) {
       return false;
     }
+    at += length;
   }
 }
