@@ -95,19 +95,24 @@ void pause_before_retry() {
   pause_console();
 }
 
+// Copies `path` into `path_buffer`; one that does not fit is refused, not cut.
+attempt_end take_path(const char* path) {
+  if (copy_bounded(path_buffer, path)) {
+    return attempt_end::file;
+  }
+  std::printf("Path longer than %zu characters: %s\n", path_buffer_size - 1, path);
+  pause_before_retry();
+  return attempt_end::retry;
+}
+
 // Puts the first chosen path into `path_buffer`, by the form of the choice. Returns fatal when
 // the chosen folder cannot be entered, retry when the path does not fit.
 attempt_end take_first_path() {
   const char* path = selection.cursor;
   if (selection.buffer[dialog_params.file_offset - 1] != '\0') {
-    const bool fits = copy_bounded(path_buffer, path);
+    const std::string chosen = path;
     *selection.cursor = '\0';  // the list of further names is empty
-    if (!fits) {
-      std::printf("Path longer than %zu characters: %s\n", path_buffer_size - 1, path);
-      pause_before_retry();
-      return attempt_end::retry;
-    }
-    return attempt_end::file;
+    return take_path(chosen.c_str());
   }
   selection.list_mode = 1;
   if (chdir(path) != 0) {
@@ -115,9 +120,9 @@ attempt_end take_first_path() {
     return attempt_end::fatal;
   }
   selection.cursor += std::strlen(path) + 1;
-  copy_bounded(path_buffer, selection.cursor);  // a file name always fits
-  selection.cursor += std::strlen(selection.cursor) + 1;
-  return attempt_end::file;
+  const char* first_name = selection.cursor;
+  selection.cursor += std::strlen(first_name) + 1;
+  return take_path(first_name);
 }
 
 // The search of the folder the user chose, as "folder/*.jpg" when that is what the user meant;

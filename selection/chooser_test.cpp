@@ -292,6 +292,16 @@ TEST_F(chooser, overlong_pictures_folder_counts_as_none) {
   EXPECT_EQ(initial_dirs_seen, std::vector<std::string>{"/" + std::string(277, 'p')});
 }
 
+TEST_F(chooser, path_too_long_for_the_path_buffer_is_refused_and_asked_again) {
+  const std::string long_path = dir.path() + "/" + std::string(600, 'x') + ".jpg";
+  answers = {one_file(long_path), several(dir.path(), {(std::string(600, 'y') + ".jpg").c_str()}),
+             cancel()};
+  EXPECT_EQ(choose(false, "\n\n"), 0);
+  EXPECT_EQ(out, std::string(guidance) + "Path longer than 511 characters: " + long_path + "\n" +
+                     pause_text + guidance + "Path longer than 511 characters: " +
+                     std::string(600, 'y') + ".jpg\n" + pause_text + guidance + "Canceled");
+}
+
 TEST_F(chooser, choice_larger_than_the_buffer_gets_a_larger_one) {
   std::vector<std::string> names;
   std::string choice = dir.path() + '\0' + "a.jpg" + '\0';
