@@ -176,18 +176,21 @@ int32_t dir_search_first(const char* pattern, dir_entry& entry) {
   if (s.folder_fd < 0) {
     return -1;
   }
-  struct stat st {};
-  if (!has_wildcards(name_pattern) &&
-      fstatat(s.folder_fd, std::string(name_pattern).c_str(), &st, 0) == 0) {
-    // A plain name that exists is found even in a folder that may be entered but not listed.
+  if (!has_wildcards(name_pattern)) {
+    // A plain name that exists is found at once, even in a folder that may be entered but not
+    // listed; otherwise the listing finds it in another letter case.
     s.names.emplace_back(name_pattern);
-  } else {
-    // O_PATH descriptors cannot be read, so list through one opened for reading.
-    int list_fd = openat(s.folder_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (list_fd >= 0) {
-      s.names = list_matches(list_fd, name_pattern);
-      close(list_fd);
+    if (advance(s, entry)) {
+      return store(std::move(s));
     }
+    s.names.clear();
+    s.next = 0;
+  }
+  // O_PATH descriptors cannot be read, so list through one opened for reading.
+  const int list_fd = openat(s.folder_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (list_fd >= 0) {
+    s.names = list_matches(list_fd, name_pattern);
+    close(list_fd);
   }
   if (!advance(s, entry)) {
     close(s.folder_fd);
