@@ -24,38 +24,53 @@ bool sh(const std::string& command) {
 class real_dialog : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!on_path("Xvfb") || !on_path("zenity") || !on_path("xdotool")) {
-      return;
+    tools_found_ = on_path("Xvfb") && on_path("zenity") && on_path("xdotool");
+    // A busy machine can be slow to bring a server up: give it a few chances.
+    for (int attempt = 0; tools_found_ && display_.empty() && attempt < 3; ++attempt) {
+      start_server();
     }
+  }
+
+  // Starts Xvfb on a free display and waits until it takes connections; on failure stops it and
+  // leaves `display_` empty. Its messages go to artifacts/xvfb.log.
+  static void start_server() {
     int fds[2];
     if (pipe(fds) != 0) {
       return;
     }
+    mkdir(SHOTTIME_ARTIFACTS, 0755);
     xvfb_ = fork();
     if (xvfb_ == 0) {
       close(fds[0]);
       const std::string fd = std::to_string(fds[1]);
-      freopen("/dev/null", "w", stderr);
+      if (freopen(SHOTTIME_ARTIFACTS "/xvfb.log", "a", stderr) == nullptr) {
+        _exit(127);
+      }
       execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x800x24", "-nolisten",
              "tcp", static_cast<char*>(nullptr));
       _exit(127);
     }
     close(fds[1]);
-    char number[16] = {};
-    const ssize_t n = read(fds[0], number, sizeof number - 1);
+    // Xvfb writes the number and its line feed separately, and dies if the pipe is closed
+    // between the two: read up to the line feed.
+    std::string number;
+    char c;
+    while (number.size() < 16 && read(fds[0], &c, 1) == 1 && c != '\n') {
+      number += c;
+    }
     close(fds[0]);
-    if (n <= 0) {
-      return;
-    }
-    const std::string display = ":" + std::string(number, number[n - 1] == '\n' ? n - 1 : n);
-    // The server names its display before it takes connections: wait until it does.
-    for (int tries = 0; tries < 100; ++tries) {
-      if (sh("DISPLAY=" + display + " xdotool getmouselocation >/dev/null 2>&1")) {
-        display_ = display;
-        return;
+    if (!number.empty()) {
+      const std::string display = ":" + number;
+      // The server may name its display before it takes connections: wait until it does.
+      for (int tries = 0; tries < 200; ++tries) {
+        if (sh("DISPLAY=" + display + " xdotool getmouselocation >/dev/null 2>&1")) {
+          display_ = display;
+          return;
+        }
+        usleep(100000);
       }
-      usleep(100000);
     }
+    TearDownTestSuite();
   }
 
   static void TearDownTestSuite() {
@@ -67,9 +82,10 @@ class real_dialog : public ::testing::Test {
   }
 
   void SetUp() override {
-    if (display_.empty()) {
+    if (!tools_found_) {
       GTEST_SKIP() << "needs Xvfb, zenity and xdotool";
     }
+    ASSERT_FALSE(display_.empty()) << "Xvfb did not start; see " SHOTTIME_ARTIFACTS "/xvfb.log";
     // Photos in the pictures folder that user-dirs.dirs names, and others where the run starts,
     // so that what is listed tells where the dialog opened.
     mkdir((home / ".config").c_str(), 0755);
@@ -108,6 +124,7 @@ class real_dialog : public ::testing::Test {
     return sh(env + "xdotool " + keys + " >/dev/null 2>&1");
   }
 
+  static inline bool tools_found_ = false;
   static inline pid_t xvfb_ = -1;
   static inline std::string display_;
   temp_dir home;
