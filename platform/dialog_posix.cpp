@@ -5,12 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <vector>
+
+#include "platform/console.h"
 
 extern char** environ;
 
@@ -27,6 +30,19 @@ constexpr std::size_t longest_console_answer = 4096;
 
 enum class outcome { chosen, canceled, unavailable };
 
+// The non-empty parts of `text` between `separator`s.
+std::vector<std::string> split(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  while (!text.empty()) {
+    const std::size_t end = text.find(separator);
+    if (end != 0) {
+      parts.emplace_back(text.substr(0, end));
+    }
+    text = end == std::string_view::npos ? "" : text.substr(end + 1);
+  }
+  return parts;
+}
+
 struct filter_pair {
   std::string display;
   std::vector<std::string> patterns;
@@ -38,16 +54,9 @@ std::vector<filter_pair> read_filters(const char* table) {
     filter_pair pair;
     pair.display = table;
     table += pair.display.size() + 1;
-    std::string_view patterns(table);
+    const std::string_view patterns(table);
     table += patterns.size() + 1;
-    while (!patterns.empty()) {
-      const std::size_t blank = patterns.find(' ');
-      const std::string_view one = patterns.substr(0, blank);
-      if (!one.empty()) {
-        pair.patterns.emplace_back(one);
-      }
-      patterns = blank == std::string_view::npos ? "" : patterns.substr(blank + 1);
-    }
+    pair.patterns = split(patterns, ' ');
     pairs.push_back(pair);
   }
   return pairs;
@@ -122,19 +131,6 @@ int run_program(const std::vector<std::string>& args, std::string& out) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::vector<std::string> split_paths(std::string_view text, char separator) {
-  while (!text.empty() && text.back() == '\n') {
-    text.remove_suffix(1);
-  }
-  std::vector<std::string> paths;
-  while (!text.empty()) {
-    const std::size_t end = text.find(separator);
-    paths.emplace_back(text.substr(0, end));
-    text = end == std::string_view::npos ? "" : text.substr(end + 1);
-  }
-  return paths;
-}
-
 std::string parent_of(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
@@ -142,7 +138,9 @@ std::string parent_of(const std::string& path) {
 
 // Lays out absolute `paths` in the dialog's two forms.
 bool lay_out(const std::vector<std::string>& paths, file_dialog& dialog, std::string& choice) {
-  if (paths.empty() || paths[0].empty() || paths[0][0] != '/') {
+  // Every path must be absolute: the search for a common folder ends at "/".
+  if (paths.empty() || std::any_of(paths.begin(), paths.end(),
+                                   [](const std::string& p) { return p.empty() || p[0] != '/'; })) {
     return false;
   }
   if (paths.size() == 1) {
@@ -175,7 +173,12 @@ outcome finish(int code, const std::string& out, char separator, file_dialog& di
   if (code != 0) {
     return outcome::unavailable;
   }
-  return lay_out(split_paths(out, separator), dialog, choice) ? outcome::chosen : outcome::canceled;
+  // The dialog ends its output with a line feed.
+  std::string_view paths(out);
+  if (!paths.empty() && paths.back() == '\n') {
+    paths.remove_suffix(1);
+  }
+  return lay_out(split(paths, separator), dialog, choice) ? outcome::chosen : outcome::canceled;
 }
 
 outcome zenity_dialog(file_dialog& dialog, std::string& choice) {
@@ -226,14 +229,10 @@ bool has_display() {
 bool console_file_dialog(file_dialog& dialog, std::string& choice) {
   std::printf("%s\nFile name or pattern (empty line cancels): ", dialog.title ? dialog.title : "");
   std::fflush(stdout);
-  std::string line;
-  int c;
-  while ((c = std::getchar()) != EOF && c != '\n') {
-    if (line.size() < longest_console_answer) {
-      line += static_cast<char>(c);
-    }
-  }
+  char answer[longest_console_answer + 1];
+  read_console_line(answer, sizeof answer);  // end of input leaves it empty: a cancel
   std::fputs("\n", stdout);
+  std::string line = answer;
   if (line.empty()) {
     return false;
   }
